@@ -1,0 +1,85 @@
+// The copy, print and zoom buttons beside the waveform charts.
+#include "app/tform1.h"
+#include "views/chart_commands.h"
+#include "views/waveform_chart.h"
+
+#include <QPushButton>
+#include <stdexcept>
+
+namespace tavrin {
+
+void TForm1::run_command(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& e) {
+        dialogs_->message(this, MessageKind::error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TForm1::copy_chart(WaveformChart* chart)
+{
+    run_command([chart] { copy_view(*chart); });
+}
+
+void TForm1::print_chart(WaveformChart* chart)
+{
+    run_command([this, chart] { print_view(*chart, printer_, *dialogs_, this); });
+}
+
+// clang-format off
+void TForm1::tav_spi_acssz_uzemmod0_nezetmasolClick() { copy_chart(tav_spi_acssz_uzemmod0_chart); }
+void TForm1::tav_spi_acssz_uzemmod0_nezetnyomtatClick() { print_chart(tav_spi_acssz_uzemmod0_chart); }
+void TForm1::tav_spi_acssz_uzemmod1_nezetmasolClick() { copy_chart(tav_spi_acssz_uzemmod1_chart); }
+void TForm1::tav_spi_acssz_uzemmod1_nezetnyomtatClick() { print_chart(tav_spi_acssz_uzemmod1_chart); }
+void TForm1::tav_spi_acssz_uzemmod2_nezetmasolClick() { copy_chart(tav_spi_acssz_uzemmod2_chart); }
+void TForm1::tav_spi_acssz_uzemmod2_nezetnyomtatClick() { print_chart(tav_spi_acssz_uzemmod2_chart); }
+void TForm1::tav_spi_acssz_uzemmod3_nezetmasolClick() { copy_chart(tav_spi_acssz_uzemmod3_chart); }
+void TForm1::tav_spi_acssz_uzemmod3_nezetnyomtatClick() { print_chart(tav_spi_acssz_uzemmod3_chart); }
+void TForm1::tav_spi_acssz_nezetmasolClick() { copy_chart(tav_spi_acsszim); }
+void TForm1::tav_spi_acssz_nezetnyomtatClick() { print_chart(tav_spi_acsszim); }
+void TForm1::tav_spi_acssz_tengelycsokClick() { tav_spi_acsszim->zoom_out(); }
+void TForm1::tav_spi_acssz_tengelynovClick() { tav_spi_acsszim->zoom_in(); }
+void TForm1::tav_spi_avsz_master_nezetmasolClick() { copy_chart(tav_spi_avsz_master_chart); }
+void TForm1::tav_spi_avsz_master_nezetnyomtatClick() { print_chart(tav_spi_avsz_master_chart); }
+void TForm1::tav_spi_avsz_master_tengelycsokClick() { tav_spi_avsz_master_chart->zoom_out(); }
+void TForm1::tav_spi_avsz_master_tengelynovClick() { tav_spi_avsz_master_chart->zoom_in(); }
+void TForm1::tav_spi_avsz_slave_nezetmasolClick() { copy_chart(tav_spi_avsz_slave_chart); }
+void TForm1::tav_spi_avsz_slave_nezetnyomtatClick() { print_chart(tav_spi_avsz_slave_chart); }
+void TForm1::tav_spi_avsz_slave_tengelycsokClick() { tav_spi_avsz_slave_chart->zoom_out(); }
+void TForm1::tav_spi_avsz_slave_tengelynovClick() { tav_spi_avsz_slave_chart->zoom_in(); }
+void TForm1::tav_spi_avsz_nezetmasolClick() { copy_chart(tav_spi_avsz_chart); }
+void TForm1::tav_spi_avsz_nezetnyomtatClick() { print_chart(tav_spi_avsz_chart); }
+void TForm1::tav_spi_avsz_tengelycsokClick() { tav_spi_avsz_chart->zoom_out(); }
+void TForm1::tav_spi_avsz_tengelynovClick() { tav_spi_avsz_chart->zoom_in(); }
+// clang-format on
+
+void TForm1::connect_chart_commands()
+{
+    connect(tav_spi_acssz_uzemmod0_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod0_nezetmasolClick);
+    connect(tav_spi_acssz_uzemmod0_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod0_nezetnyomtatClick);
+    connect(tav_spi_acssz_uzemmod1_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod1_nezetmasolClick);
+    connect(tav_spi_acssz_uzemmod1_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod1_nezetnyomtatClick);
+    connect(tav_spi_acssz_uzemmod2_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod2_nezetmasolClick);
+    connect(tav_spi_acssz_uzemmod2_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod2_nezetnyomtatClick);
+    connect(tav_spi_acssz_uzemmod3_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod3_nezetmasolClick);
+    connect(tav_spi_acssz_uzemmod3_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod3_nezetnyomtatClick);
+    connect(tav_spi_acssz_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_nezetmasolClick);
+    connect(tav_spi_acssz_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_nezetnyomtatClick);
+    connect(tav_spi_acssz_tengelycsok, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_tengelycsokClick);
+    connect(tav_spi_acssz_tengelynov, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_tengelynovClick);
+    connect(tav_spi_avsz_master_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_master_nezetmasolClick);
+    connect(tav_spi_avsz_master_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_master_nezetnyomtatClick);
+    connect(tav_spi_avsz_master_tengelycsok, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_master_tengelycsokClick);
+    connect(tav_spi_avsz_master_tengelynov, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_master_tengelynovClick);
+    connect(tav_spi_avsz_slave_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_slave_nezetmasolClick);
+    connect(tav_spi_avsz_slave_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_slave_nezetnyomtatClick);
+    connect(tav_spi_avsz_slave_tengelycsok, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_slave_tengelycsokClick);
+    connect(tav_spi_avsz_slave_tengelynov, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_slave_tengelynovClick);
+    connect(tav_spi_avsz_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_nezetmasolClick);
+    connect(tav_spi_avsz_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_nezetnyomtatClick);
+    connect(tav_spi_avsz_tengelycsok, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_tengelycsokClick);
+    connect(tav_spi_avsz_tengelynov, &QPushButton::clicked, this, &TForm1::tav_spi_avsz_tengelynovClick);
+}
+
+} // namespace tavrin
