@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <QTextEdit>
 
@@ -33,6 +35,27 @@ private:
     int row_height_;
 };
 
+// A drop-down list whose text field shows in its own colour, as a list that
+// cannot be typed into looks on the classic desktop; styles that draw such a
+// list as a shaded button would lose the panel's colour.
+class ColouredListBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.editable = true;
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        option.editable = false;
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+};
+
 } // namespace
 
 void TForm1::build_information_panel()
@@ -41,7 +64,7 @@ void TForm1::build_information_panel()
                        112, 8, 69, 73);
     label_at(Panel11, QStringLiteral("Kérem válasszon egyet az alábbiak közül:"), 40, 104);
 
-    tav_spi_infobox = new QComboBox(Panel11);
+    tav_spi_infobox = new ColouredListBox(Panel11);
     tav_spi_infobox->setObjectName(QStringLiteral("tav_spi_infobox"));
     tav_spi_infobox->setEditable(false);
     tav_spi_infobox->setItemDelegate(new FixedRowDelegate(13, tav_spi_infobox));

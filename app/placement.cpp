@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace tavrin {
 
 namespace {
@@ -42,13 +44,39 @@ QFont font_of(LabelStyle style)
 
 constexpr QSize glyph_size{32, 32};
 
-} // namespace
+// Some fonts report an ascent lower than the accents of capitals such as Á, Ö
+// and Ű reach; a label sized to that ascent would cut them off at the top.
+int accent_room(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int top = metrics.tightBoundingRect(QStringLiteral("ÁÉÍÓÖŐÚÜŰ")).top();
+    return std::max(0, -top - metrics.ascent());
+}
 
-QLabel* label_at(QWidget* parent, const QString& text, int x, int y, LabelStyle style)
+QLabel* new_label(QWidget* parent, const QString& text, LabelStyle style)
 {
     auto* label = new QLabel(text, parent);
     if (style != LabelStyle::normal)
         label->setFont(font_of(style));
+    label->setContentsMargins(0, accent_room(label->font()), 0, 0);
+    return label;
+}
+
+// The width of the longest word, so that wrapping never has to cut one.
+int longest_word(const QLabel* label)
+{
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
+} // namespace
+
+QLabel* label_at(QWidget* parent, const QString& text, int x, int y, LabelStyle style)
+{
+    QLabel* label = new_label(parent, text, style);
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -57,14 +85,13 @@ QLabel* label_at(QWidget* parent, const QString& text, int x, int y, LabelStyle 
 QLabel* wrapped_label_at(QWidget* parent, const QString& text, int x, int y, int width,
                          LabelStyle style)
 {
-    auto* label = new QLabel(text, parent);
-    if (style != LabelStyle::normal)
-        label->setFont(font_of(style));
+    QLabel* label = new_label(parent, text, style);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->move(x, y);
-    label->setFixedWidth(width);
-    label->setFixedHeight(label->heightForWidth(width));
+    // A word wider than the given width (a font a little wider than the one
+    // the page was drawn for) widens the label instead of being cut.
+    const int w = std::max(width, longest_word(label) + 1);
+    label->setGeometry(x, y, w, label->heightForWidth(w));
     return label;
 }
 
@@ -133,6 +160,11 @@ QWidget* add_page(QTabWidget* pages, const QString& name, const QString& caption
 {
     auto* page = new QWidget;
     page->setObjectName(name);
+    // A tab page is filled with the window colour, whatever the style's pane colour.
+    page->setAutoFillBackground(true);
+    QPalette pal = page->palette();
+    pal.setColor(QPalette::Window, to_qcolor(colour::window));
+    page->setPalette(pal);
     pages->addTab(page, caption);
     return page;
 }

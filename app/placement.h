@@ -3,6 +3,7 @@
 #include "views/chart_model.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTabWidget>
 
 class QLabel;

@@ -19,17 +19,20 @@ namespace {
 
 constexpr int utf8_code_page = 65001;
 
+// Stateless: each piece stands alone, so the bytes of a character cut at the
+// end of a piece are dropped instead of joining the next piece's text.
 QStringDecoder decoder_for(int code_page)
 {
+    constexpr auto flags = QStringDecoder::Flag::Stateless;
     if (code_page == rtf::utf8_text || code_page == utf8_code_page)
-        return QStringDecoder(QStringDecoder::Utf8);
+        return QStringDecoder(QStringDecoder::Utf8, flags);
     for (const QByteArray& name :
          {"windows-" + QByteArray::number(code_page), "cp" + QByteArray::number(code_page)}) {
-        QStringDecoder decoder(name.constData());
+        QStringDecoder decoder(name.constData(), flags);
         if (decoder.isValid())
             return decoder;
     }
-    return QStringDecoder("windows-1250");
+    return QStringDecoder("windows-1250", flags);
 }
 
 // Decoders are built once per code page while a document is filled.
@@ -40,12 +43,7 @@ public:
         auto found = decoders_.find(piece.code_page);
         if (found == decoders_.end())
             found = decoders_.emplace(piece.code_page, decoder_for(piece.code_page)).first;
-        QStringDecoder& decoder = found->second;
-        // Each piece stands alone; a sequence cut at its end must not leak
-        // into the next piece.
-        decoder.resetState();
-        QString text = decoder.decode(QByteArrayView(piece.bytes.data(), qsizetype(piece.bytes.size())));
-        return text;
+        return found->second.decode(QByteArrayView(piece.bytes.data(), qsizetype(piece.bytes.size())));
     }
 
 private:

@@ -285,7 +285,7 @@ void TestRtfReader::colours_and_sizes_data()
 
     const QByteArray table = "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}";
     QTest::newRow("colour from the table, cf0 is the default")
-        << "{\\rtf1" + table + " a\\cf1 b\\cf2 c\\cf0 d}"
+        << "{\\rtf1" + table + "a\\cf1 b\\cf2 c\\cf0 d}"
         << QStringList{"a|-|12", "b|#ff0000|12", "c|#000080|12", "d|-|12"};
     QTest::newRow("index beyond the table is the default") << "{\\rtf1" + table + "\\cf7 a}" << QStringList{"a|-|12"};
     QTest::newRow("negative index is the default") << "{\\rtf1" + table + "\\cf-1 a}" << QStringList{"a|-|12"};
@@ -335,6 +335,8 @@ void TestRtfReader::text_decoding_data()
     QTest::newRow("ansicpg1252") << raw("{\\rtf1\\ansi\\ansicpg1252 \\'f5}") << u"õ"_qs;
     QTest::newRow("unknown code page falls back to 1250") << raw("{\\rtf1\\ansicpg99999 \\'f5}") << u"ő"_qs;
     QTest::newRow("double-byte code page joins its escapes") << raw("{\\rtf1\\ansicpg932 \\'82\\'a0}") << u"あ"_qs;
+    QTest::newRow("a cut double-byte character does not swallow the next run")
+        << raw("{\\rtf1\\ansicpg932 \\'82{\\b x}\\'82\\'a0}") << u"xあ"_qs;
     QTest::newRow("u with the default fallback of one") << raw("{\\rtf1 \\u337?\\u369?}") << u"őű"_qs;
     QTest::newRow("uc2 skips two") << raw("{\\rtf1\\uc2 \\u337??x}") << u"őx"_qs;
     QTest::newRow("uc0 skips nothing") << raw("{\\rtf1\\uc0 \\u337 x}") << u"őx"_qs;
@@ -388,7 +390,8 @@ void TestRtfReader::model_keeps_bytes_with_their_code_page()
     QVERIFY(runs[0].pieces == first);
     QVERIFY(!runs[0].format.bold);
     QVERIFY(runs[1].format.bold);
-    QVERIFY(runs[1].pieces == std::vector<rtf::TextPiece>{{1252, "c"}});
+    const std::vector<rtf::TextPiece> second = {{1252, "c"}};
+    QVERIFY(runs[1].pieces == second);
     QVERIFY(doc.paragraphs[0].mark_format.bold);
     QCOMPARE(model_text(doc), u"aõőbc"_qs);
 }

@@ -13,8 +13,8 @@ Q_DECLARE_METATYPE(tavrin::AxisRange)
 
 namespace {
 
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-constexpr double inf = std::numeric_limits<double>::infinity();
+constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf_value = std::numeric_limits<double>::infinity();
 
 QString describe(const Segment& s)
 {
@@ -91,8 +91,8 @@ void TestChartModel::zoom_refused_data()
     QTest::addColumn<AxisRange>("current");
     QTest::newRow("zero span") << AxisRange{5, 5};
     QTest::newRow("reversed range") << AxisRange{9, -1};
-    QTest::newRow("NaN maximum") << AxisRange{0, nan};
-    QTest::newRow("infinite maximum") << AxisRange{0, inf};
+    QTest::newRow("NaN maximum") << AxisRange{0, nan_value};
+    QTest::newRow("infinite maximum") << AxisRange{0, inf_value};
     QTest::newRow("infinite span between finite ends")
         << AxisRange{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
 }
@@ -216,10 +216,10 @@ void TestChartModel::plot_mapping_stays_finite_data()
     QTest::addColumn<AxisRange>("range");
     QTest::newRow("zero span") << AxisRange{3, 3};
     QTest::newRow("reversed") << AxisRange{10, 0};
-    QTest::newRow("NaN minimum") << AxisRange{nan, 10};
-    QTest::newRow("NaN maximum") << AxisRange{0, nan};
-    QTest::newRow("infinite maximum") << AxisRange{0, inf};
-    QTest::newRow("both ends infinite") << AxisRange{-inf, inf};
+    QTest::newRow("NaN minimum") << AxisRange{nan_value, 10};
+    QTest::newRow("NaN maximum") << AxisRange{0, nan_value};
+    QTest::newRow("infinite maximum") << AxisRange{0, inf_value};
+    QTest::newRow("both ends infinite") << AxisRange{-inf_value, inf_value};
     QTest::newRow("span overflows") << AxisRange{-1e308, 1e308};
 }
 
@@ -300,8 +300,8 @@ void TestChartModel::tick_values_data()
         << AxisRange{-0.3, 0.3} << 6 << QList<double>{-0.3, -0.2, -0.1, 0, 0.1, 0.2, 0.3};
     QTest::newRow("zero span") << AxisRange{2, 2} << 10 << QList<double>{};
     QTest::newRow("reversed") << AxisRange{9, -1} << 10 << QList<double>{};
-    QTest::newRow("NaN") << AxisRange{nan, 1} << 10 << QList<double>{};
-    QTest::newRow("infinite") << AxisRange{0, inf} << 10 << QList<double>{};
+    QTest::newRow("NaN") << AxisRange{nan_value, 1} << 10 << QList<double>{};
+    QTest::newRow("infinite") << AxisRange{0, inf_value} << 10 << QList<double>{};
 }
 
 void TestChartModel::tick_values()
