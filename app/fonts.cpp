@@ -22,11 +22,11 @@ void install_fonts()
 {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
         return;
-    const QStringList candidates = {
-        QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
-        QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"),
-    };
-    for (const QString& file : candidates) {
+    // Both faces: emboldening the regular face instead would drop the double
+    // acute of ő and ű, which Tahoma builds from composite glyphs.
+    const QStringList faces = {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+                               QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")};
+    for (const QString& file : faces) {
         const int id = QFontDatabase::addApplicationFont(file);
         if (id >= 0 && !QFontDatabase::applicationFontFamilies(id).isEmpty())
             tahoma_family = QFontDatabase::applicationFontFamilies(id).first();

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -124,6 +125,8 @@ void TForm1::build_window_frame()
     pal.setColor(QPalette::Window, to_qcolor(colour::window));
     client->setPalette(pal);
     setCentralWidget(client);
+    // Frames, tabs and buttons in the window colour too.
+    pal.setColor(QPalette::Button, to_qcolor(colour::window));
     setPalette(pal);
 
     tav_spi_pc = new QTabWidget(client);
@@ -207,7 +210,11 @@ bool TForm1::load_description(QTextEdit* edit, const char* file_name)
     const auto path = descriptions_.find(file_name);
     if (!path)
         return false;
-    return load_rich_text_file(*edit, QString::fromStdString(path->string()));
+    if (!load_rich_text_file(*edit, QString::fromStdString(path->string())))
+        return false;
+    // A text is read from its beginning.
+    edit->moveCursor(QTextCursor::Start);
+    return true;
 }
 
 void TForm1::load_start_descriptions()

@@ -65,9 +65,8 @@ QRectF fitted(const QRectF& area, double width, double height)
 
 void copy_view(const WaveformChart& chart)
 {
-    QClipboard* clipboard = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                                ? QGuiApplication::clipboard()
-                                : nullptr;
+    QClipboard* clipboard =
+        qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
     if (!clipboard)
         throw std::runtime_error("A vágólap nem érhető el.");
     const QImage image = chart.to_image();

@@ -90,8 +90,8 @@ std::string time_label(double microseconds, const std::string& group_separator,
     // environment, and would write a decimal comma where a point is looked for.
     // The buffer holds the 309 integer digits of the largest double.
     char buf[400];
-    const auto result = std::to_chars(buf, buf + sizeof buf, std::abs(microseconds),
-                                      std::chars_format::fixed, 2);
+    const auto result =
+        std::to_chars(buf, buf + sizeof buf, std::abs(microseconds), std::chars_format::fixed, 2);
     std::string digits(buf, result.ptr);
     const auto dot = digits.find('.');
     std::string integer = digits.substr(0, dot);

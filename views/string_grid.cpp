@@ -21,8 +21,9 @@ StringGrid::StringGrid(int columns, int rows, const std::vector<int>& column_wid
     setWordWrap(false);
     verticalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setMinimumSectionSize(1);
+    // A cell's width and height leave out its one-pixel grid line; Qt's include it.
     for (int c = 0; c < columns && c < static_cast<int>(column_widths.size()); ++c)
-        setColumnWidth(c, column_widths[static_cast<std::size_t>(c)]);
+        setColumnWidth(c, column_widths[static_cast<std::size_t>(c)] + 1);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, to_qcolor(colour::display_field));
     setPalette(pal);
@@ -61,7 +62,7 @@ void StringGrid::set_row_count(int rows)
 
 void StringGrid::style_row(int row)
 {
-    setRowHeight(row, row_height_);
+    setRowHeight(row, row_height_ + 1);
     for (int c = 0; c < columnCount(); ++c) {
         auto* it = item(row, c);
         if (!it) {

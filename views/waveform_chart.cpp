@@ -93,8 +93,7 @@ const Series& ChartSeries::model() const
     return chart_->model_.series.at(static_cast<std::size_t>(index_));
 }
 
-WaveformChart::WaveformChart(ChartModel model, QWidget* parent)
-    : QWidget(parent), model_(std::move(model))
+WaveformChart::WaveformChart(ChartModel model, QWidget* parent) : QWidget(parent), model_(std::move(model))
 {
     setFixedSize(std::max(0, model_.width), std::max(0, model_.height));
     // Every paint fills the whole chart, so Qt need not clear it first.
@@ -178,8 +177,7 @@ PlotMapping WaveformChart::plot_mapping() const
 
 QImage WaveformChart::to_image() const
 {
-    QImage image(std::max(0, model_.width), std::max(0, model_.height),
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage image(std::max(0, model_.width), std::max(0, model_.height), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     image.fill(Qt::white);
@@ -253,8 +251,7 @@ void WaveformChart::draw_time_labels(QPainter& painter, const PlotMapping& plot)
             texts.append(QString::fromStdString(time_label(t, group, decimal)));
             widest = std::max(widest, metrics.horizontalAdvance(texts.constLast()));
         }
-        if (ticks.size() < 2
-            || std::abs(plot.x_to_pixel(ticks[1]) - plot.x_to_pixel(ticks[0])) >= widest + 8)
+        if (ticks.size() < 2 || std::abs(plot.x_to_pixel(ticks[1]) - plot.x_to_pixel(ticks[0])) >= widest + 8)
             break;
     }
 
@@ -270,15 +267,15 @@ void WaveformChart::draw_time_labels(QPainter& painter, const PlotMapping& plot)
         if (!std::isfinite(x))
             continue;
         const double text_width = std::ceil(metrics.horizontalAdvance(texts[qsizetype(i)])) + 2;
-        const double left = std::clamp(x - text_width / 2, 0.0,
-                                       std::max(0.0, model_.width - text_width));
+        const double left = std::clamp(x - text_width / 2, 0.0, std::max(0.0, model_.width - text_width));
         // A label that would run into the previous one is left out rather
         // than drawn as an unreadable smear.
         if (left < previous_right + 4)
             continue;
         previous_right = left + text_width;
         painter.drawLine(QLineF(x, axis_y, x, axis_y + tick_length));
-        painter.drawText(QRectF(left, text_top, text_width, text_height), Qt::AlignCenter, texts[qsizetype(i)]);
+        painter.drawText(QRectF(left, text_top, text_width, text_height), Qt::AlignCenter,
+                         texts[qsizetype(i)]);
     }
     painter.restore();
 }
@@ -286,8 +283,8 @@ void WaveformChart::draw_time_labels(QPainter& painter, const PlotMapping& plot)
 void WaveformChart::draw_series(QPainter& painter, const PlotMapping& plot) const
 {
     painter.save();
-    const QRectF clip = rect_of(plot).adjusted(-clip_tolerance, -clip_tolerance, clip_tolerance,
-                                               clip_tolerance);
+    const QRectF clip =
+        rect_of(plot).adjusted(-clip_tolerance, -clip_tolerance, clip_tolerance, clip_tolerance);
     painter.setClipRect(clip, Qt::IntersectClip);
     for (const Series& series : model_.series) {
         const double margin = series.line_width() + clip_tolerance;

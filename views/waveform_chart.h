@@ -27,8 +27,7 @@ public:
     ChartSeries(WaveformChart* chart, int index) : chart_(chart), index_(index) {}
 
     void clear();
-    void append(double x, double y, const std::string& label = {},
-                std::optional<Rgb> colour = std::nullopt);
+    void append(double x, double y, const std::string& label = {}, std::optional<Rgb> colour = std::nullopt);
     void append_all(const PointList& points);
     // Appends a value as a point at x = number of points held before.
     void add(double y, std::optional<Rgb> colour = std::nullopt);

@@ -19,8 +19,13 @@ constexpr double inf_value = std::numeric_limits<double>::infinity();
 QString describe(const Segment& s)
 {
     return QStringLiteral("(%1,%2)-(%3,%4) rgb(%5,%6,%7)")
-        .arg(s.x1).arg(s.y1).arg(s.x2).arg(s.y2)
-        .arg(s.colour.r).arg(s.colour.g).arg(s.colour.b);
+        .arg(s.x1)
+        .arg(s.y1)
+        .arg(s.x2)
+        .arg(s.y2)
+        .arg(s.colour.r)
+        .arg(s.colour.g)
+        .arg(s.colour.b);
 }
 
 } // namespace
@@ -58,13 +63,11 @@ void TestChartModel::zoom_steps_data()
     const AxisRange packet{0, 10};
     const AxisRange exchange{-1, 9};
     QTest::newRow("packet chart: in, in, out, out back to the start")
-        << packet << packet << "iioo"
-        << QList<AxisRange>{{0, 5}, {0, 2.5}, {0, 5}, {0, 10}};
+        << packet << packet << "iioo" << QList<AxisRange>{{0, 5}, {0, 2.5}, {0, 5}, {0, 10}};
     QTest::newRow("exchange chart: out keeps the minimum")
         << exchange << exchange << "o" << QList<AxisRange>{{-1, 19}};
     QTest::newRow("exchange chart: four ins push the maximum below zero")
-        << exchange << exchange << "iiii"
-        << QList<AxisRange>{{-1, 4}, {-1, 1.5}, {-1, 0.25}, {-1, -0.375}};
+        << exchange << exchange << "iiii" << QList<AxisRange>{{-1, 4}, {-1, 1.5}, {-1, 0.25}, {-1, -0.375}};
     QTest::newRow("panned packet chart zooms from its new minimum")
         << packet << AxisRange{3, 13} << "i" << QList<AxisRange>{{3, 8}};
 }
@@ -147,8 +150,8 @@ void TestChartModel::zoom_limits()
 void TestChartModel::points_keep_x_order()
 {
     Series s("s", colour::black, 2);
-    const std::vector<std::pair<double, const char*>> appended{
-        {1, "a"}, {3, "b"}, {3, "c"}, {2, "d"}, {3, "e"}, {0, "f"}, {2, "g"}};
+    const std::vector<std::pair<double, const char*>> appended{{1, "a"}, {3, "b"}, {3, "c"}, {2, "d"},
+                                                               {3, "e"}, {0, "f"}, {2, "g"}};
     for (const auto& [x, label] : appended)
         s.append(TracePoint{x, 0, label, std::nullopt});
 
@@ -168,16 +171,15 @@ void TestChartModel::stair_segments_follow_points()
     s.append(point(6, 2.9)); // series colour
 
     const std::vector<Segment> expected{
-        {5, 2.1, 5, 2.9, second},          // the edge at x = 5
-        {5, 2.9, 5, 2.9, second},          // no width: both points at x = 5
-        {5, 2.9, 5, 2.9, series_colour},   // no height: the level does not change
-        {5, 2.9, 6, 2.9, series_colour},   // the high level from 5 to 6
+        {5, 2.1, 5, 2.9, second},        // the edge at x = 5
+        {5, 2.9, 5, 2.9, second},        // no width: both points at x = 5
+        {5, 2.9, 5, 2.9, series_colour}, // no height: the level does not change
+        {5, 2.9, 6, 2.9, series_colour}, // the high level from 5 to 6
     };
     const auto actual = stair_segments(s);
     QCOMPARE(actual.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
-        QVERIFY2(actual[i] == expected[i],
-                 qPrintable(describe(actual[i]) + " != " + describe(expected[i])));
+        QVERIFY2(actual[i] == expected[i], qPrintable(describe(actual[i]) + " != " + describe(expected[i])));
 }
 
 void TestChartModel::stair_segments_need_two_points_data()
@@ -245,16 +247,34 @@ void TestChartModel::time_label_data()
     QTest::addColumn<QString>("decimal");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("zero") << 0.0 << "," << "." << "0.00µs";
-    QTest::newRow("below one keeps the integer digit") << 0.5 << "," << "." << "0.50µs";
-    QTest::newRow("thousands grouped") << 1234.5 << "," << "." << "1,234.50µs";
-    QTest::newRow("three digits, no group") << 999.0 << "," << "." << "999.00µs";
-    QTest::newRow("millions") << 1234567.891 << "," << "." << "1,234,567.89µs";
-    QTest::newRow("rounding opens a new group") << 999.999 << "," << "." << "1,000.00µs";
-    QTest::newRow("negative grouped") << -1000.0 << "," << "." << "-1,000.00µs";
+    QTest::newRow("zero") << 0.0 << ","
+                          << "."
+                          << "0.00µs";
+    QTest::newRow("below one keeps the integer digit") << 0.5 << ","
+                                                       << "."
+                                                       << "0.50µs";
+    QTest::newRow("thousands grouped") << 1234.5 << ","
+                                       << "."
+                                       << "1,234.50µs";
+    QTest::newRow("three digits, no group") << 999.0 << ","
+                                            << "."
+                                            << "999.00µs";
+    QTest::newRow("millions") << 1234567.891 << ","
+                              << "."
+                              << "1,234,567.89µs";
+    QTest::newRow("rounding opens a new group") << 999.999 << ","
+                                                << "."
+                                                << "1,000.00µs";
+    QTest::newRow("negative grouped") << -1000.0 << ","
+                                      << "."
+                                      << "-1,000.00µs";
     // -0.375 is exact in binary; the tie goes to the even digit, as printf does.
-    QTest::newRow("exact tie rounds to even") << -0.375 << "," << "." << "-0.38µs";
-    QTest::newRow("rounds to zero without a sign") << -0.004 << "," << "." << "0.00µs";
+    QTest::newRow("exact tie rounds to even") << -0.375 << ","
+                                              << "."
+                                              << "-0.38µs";
+    QTest::newRow("rounds to zero without a sign") << -0.004 << ","
+                                                   << "."
+                                                   << "0.00µs";
     QTest::newRow("Hungarian separators")
         << 1234567.891 << QStringLiteral("\u00a0") << "," << QStringLiteral("1\u00a0234\u00a0567,89µs");
     QTest::newRow("multi-byte separators pass through")
@@ -292,10 +312,8 @@ void TestChartModel::tick_values_data()
 
     QTest::newRow("exchange start: every microsecond")
         << AxisRange{-1, 9} << 10 << QList<double>{-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    QTest::newRow("fewer labels: steps of two")
-        << AxisRange{0, 10} << 5 << QList<double>{0, 2, 4, 6, 8, 10};
-    QTest::newRow("steps of five from an odd start")
-        << AxisRange{-3, 19} << 5 << QList<double>{0, 5, 10, 15};
+    QTest::newRow("fewer labels: steps of two") << AxisRange{0, 10} << 5 << QList<double>{0, 2, 4, 6, 8, 10};
+    QTest::newRow("steps of five from an odd start") << AxisRange{-3, 19} << 5 << QList<double>{0, 5, 10, 15};
     QTest::newRow("small span crossing zero")
         << AxisRange{-0.3, 0.3} << 6 << QList<double>{-0.3, -0.2, -0.1, 0, 0.1, 0.2, 0.3};
     QTest::newRow("zero span") << AxisRange{2, 2} << 10 << QList<double>{};

@@ -217,8 +217,8 @@ void TestWaveformChart::wheel_does_not_zoom()
     QSignalSpy changed(&w, &WaveformChart::time_axis_changed);
     for (const int delta : {120, -120, 960, -960}) {
         for (const auto modifiers : {Qt::NoModifier, Qt::ControlModifier}) {
-            QWheelEvent wheel(QPointF(300, 150), w.mapToGlobal(QPointF(300, 150)), QPoint(),
-                              QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QWheelEvent wheel(QPointF(300, 150), w.mapToGlobal(QPointF(300, 150)), QPoint(), QPoint(0, delta),
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&w, &wheel);
             QVERIFY(!wheel.isAccepted());
         }
@@ -290,7 +290,8 @@ void TestWaveformChart::background_data()
     QTest::addColumn<QColor>("outside");
     const QColor window = to_qcolor(colour::window);
     QTest::newRow("single-mode chart: window colour throughout") << "single" << window << window;
-    QTest::newRow("packet chart: white plot in a window-coloured frame") << "packet" << QColor(Qt::white) << window;
+    QTest::newRow("packet chart: white plot in a window-coloured frame")
+        << "packet" << QColor(Qt::white) << window;
     QTest::newRow("bit-sample chart") << "bits" << QColor(Qt::white) << window;
 }
 
@@ -471,7 +472,8 @@ void TestWaveformChart::copy_view_puts_the_chart_on_the_clipboard()
     copy_view(w);
     const QImage copied = clipboard->image();
     QCOMPARE(copied.size(), QSize(739, 496));
-    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), w.to_image().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+             w.to_image().convertToFormat(QImage::Format_RGB32));
     QCOMPARE(w.time_axis(), (AxisRange{-1, 9}));
 }
 
