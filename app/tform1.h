@@ -297,6 +297,12 @@ public:
     // The charts with their copy and print buttons, for commands that act on any of them.
     std::vector<WaveformChart*> waveform_charts() const;
 
+    // The context menu of a waveform chart: copy, print, save as image, export
+    // to VCD. The caller shows it; it deletes itself when closed.
+    QMenu* chart_menu(WaveformChart* chart);
+    void save_chart_image(WaveformChart* chart);
+    void export_chart_vcd(WaveformChart* chart);
+
 public slots:
     // Menu.
     void Nyomtatbelltsai1Click();

@@ -1,8 +1,10 @@
 // The copy, print and zoom buttons beside the waveform charts.
 #include "app/tform1.h"
 #include "views/chart_commands.h"
+#include "views/chart_files.h"
 #include "views/waveform_chart.h"
 
+#include <QMenu>
 #include <QPushButton>
 #include <stdexcept>
 
@@ -25,6 +27,42 @@ void TForm1::copy_chart(WaveformChart* chart)
 void TForm1::print_chart(WaveformChart* chart)
 {
     run_command([this, chart] { print_view(*chart, printer_, *dialogs_, this); });
+}
+
+QMenu* TForm1::chart_menu(WaveformChart* chart)
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Nézet másolása"), this, [this, chart] { copy_chart(chart); });
+    menu->addAction(QStringLiteral("Nézet nyomtatása"), this, [this, chart] { print_chart(chart); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Mentés képként…"), this, [this, chart] { save_chart_image(chart); });
+    menu->addAction(QStringLiteral("Exportálás VCD fájlba…"), this, [this, chart] { export_chart_vcd(chart); });
+    return menu;
+}
+
+void TForm1::save_chart_image(WaveformChart* chart)
+{
+    QString filter;
+    const QString name = QString::fromStdString(chart->model().name);
+    const QString path = dialogs_->save_file_name(this, QStringLiteral("Mentés képként"), name + ".png",
+                                                  QStringLiteral("PNG kép (*.png);;SVG rajz (*.svg)"), &filter);
+    if (path.isEmpty())
+        return;
+    run_command([chart, path, filter] {
+        write_file_atomically(path, chart_image_bytes(*chart, image_format_for(path, filter)));
+    });
+}
+
+void TForm1::export_chart_vcd(WaveformChart* chart)
+{
+    QString filter;
+    const QString name = QString::fromStdString(chart->model().name);
+    const QString path = dialogs_->save_file_name(this, QStringLiteral("Exportálás VCD fájlba"), name + ".vcd",
+                                                  QStringLiteral("VCD fájl (*.vcd)"), &filter);
+    if (path.isEmpty())
+        return;
+    run_command([chart, path] { write_file_atomically(path, chart_vcd_bytes(*chart)); });
 }
 
 // clang-format off
@@ -56,6 +94,9 @@ void TForm1::tav_spi_avsz_tengelynovClick() { tav_spi_avsz_chart->zoom_in(); }
 
 void TForm1::connect_chart_commands()
 {
+    for (WaveformChart* chart : waveform_charts())
+        connect(chart, &WaveformChart::context_menu_requested, this,
+                [this, chart](QPoint at) { chart_menu(chart)->popup(at); });
     connect(tav_spi_acssz_uzemmod0_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod0_nezetmasolClick);
     connect(tav_spi_acssz_uzemmod0_nezetnyomtat, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod0_nezetnyomtatClick);
     connect(tav_spi_acssz_uzemmod1_nezetmasol, &QPushButton::clicked, this, &TForm1::tav_spi_acssz_uzemmod1_nezetmasolClick);
