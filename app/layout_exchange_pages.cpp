@@ -35,14 +35,15 @@ struct ChartButtons {
 
 // One exchange chart page: caption, chart, lane names from top to bottom and
 // the command buttons; the buttons are named after the chart's prefix.
-WaveformChart* exchange_chart_page(QWidget* page, ChartModel model, const QStringList& lanes,
-                                   const QList<int>& lane_tops, const QString& prefix,
-                                   ChartButtons& buttons)
+WaveformChart* exchange_chart_page(QWidget* page, ChartModel model, const QList<int>& lane_tops,
+                                   const QString& prefix, ChartButtons& buttons)
 {
     label_at(page, QStringLiteral("Grafikon"), 3, 3, LabelStyle::section);
     auto* chart = chart_at(page, std::move(model), 72, 9);
-    for (int i = 0; i < lanes.size(); ++i)
-        wrapped_label_at(page, lanes[i], 8, lane_tops[i], lane_label_width);
+    const auto& lanes = chart->model().lane_labels;
+    for (int i = 0; i < lane_tops.size() && i < static_cast<int>(lanes.size()); ++i)
+        wrapped_label_at(page, QString::fromStdString(lanes[static_cast<std::size_t>(i)]), 8, lane_tops[i],
+                         lane_label_width);
     buttons.copy = glyph_button_at(page, prefix + "nezetmasol", copy_view_caption(),
                                    QStringLiteral(":/pictures/glyph_camera.svg"), 35, 511, 178, 51);
     buttons.print = glyph_button_at(page, prefix + "nezetnyomtat", print_view_caption(),
@@ -209,10 +210,7 @@ void TForm1::build_exchange_simulation_page()
 
     ChartButtons b;
     tav_spi_avsz_master_chart = exchange_chart_page(
-        TabSheet102, exchange_master_chart(),
-        {QStringLiteral("Master vett adat (MISO)"), QStringLiteral("órajel (SCLK)"),
-         QStringLiteral("Slave adatbit váltások"), QStringLiteral("Master mintavétel")},
-        {65, 172, 284, 396}, QStringLiteral("tav_spi_avsz_master_"), b);
+        TabSheet102, exchange_master_chart(), {65, 172, 284, 396}, QStringLiteral("tav_spi_avsz_master_"), b);
     tav_spi_avsz_master_svett = tav_spi_avsz_master_chart->series(0);
     tav_spi_avsz_master_sorajel = tav_spi_avsz_master_chart->series(1);
     tav_spi_avsz_master_sadatvalt = tav_spi_avsz_master_chart->series(2);
@@ -223,10 +221,7 @@ void TForm1::build_exchange_simulation_page()
     tav_spi_avsz_master_tengelynov = b.zoom_in;
 
     tav_spi_avsz_slave_chart = exchange_chart_page(
-        TabSheet103, exchange_slave_chart(),
-        {QStringLiteral("Slave vett adat (MOSI)"), QStringLiteral("órajel (SCLK)"),
-         QStringLiteral("Master adatbit váltások"), QStringLiteral("Slave mintavétel")},
-        {65, 172, 284, 396}, QStringLiteral("tav_spi_avsz_slave_"), b);
+        TabSheet103, exchange_slave_chart(), {65, 172, 284, 396}, QStringLiteral("tav_spi_avsz_slave_"), b);
     tav_spi_avsz_slave_svett = tav_spi_avsz_slave_chart->series(0);
     tav_spi_avsz_slave_sorajel = tav_spi_avsz_slave_chart->series(1);
     tav_spi_avsz_slave_sadatvalt = tav_spi_avsz_slave_chart->series(2);
@@ -237,11 +232,7 @@ void TForm1::build_exchange_simulation_page()
     tav_spi_avsz_slave_tengelynov = b.zoom_in;
 
     tav_spi_avsz_chart = exchange_chart_page(
-        TabSheet80, exchange_summary_chart(),
-        {QStringLiteral("Master vett adat (MISO)"), QStringLiteral("Slave vett adat (MOSI)"),
-         QStringLiteral("órajel (SCLK)"), QStringLiteral("Slave kiválasztó vonal (/SS)"),
-         QStringLiteral("mintavétel")},
-        {48, 142, 234, 322, 420}, QStringLiteral("tav_spi_avsz_"), b);
+        TabSheet80, exchange_summary_chart(), {48, 142, 234, 322, 420}, QStringLiteral("tav_spi_avsz_"), b);
     tav_spi_avsz_smastervett = tav_spi_avsz_chart->series(0);
     tav_spi_avsz_sslavevett = tav_spi_avsz_chart->series(1);
     tav_spi_avsz_sorajel = tav_spi_avsz_chart->series(2);

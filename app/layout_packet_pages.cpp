@@ -118,9 +118,7 @@ void TForm1::build_mode_page(int mode, QWidget* page)
     fields.data = fields.chart->series(0);
     fields.clock = fields.chart->series(1);
     fields.samples = fields.chart->series(2);
-    label_at(page, QStringLiteral("Adatvonal"), 8, 178);
-    label_at(page, QStringLiteral("Órajel (SCLK)"), 8, 301);
-    label_at(page, QStringLiteral("mintavétel"), 8, 445);
+    lane_labels_at(page, fields.chart, 8, {178, 301, 445});
 
     fields.band = image_at(page, QStringLiteral("Image%1").arg(55 + mode),
                            QStringLiteral(":/pictures/data_band.svg"), 82, 532, 716, 103);
@@ -175,9 +173,7 @@ void TForm1::build_packet_result_page()
     tav_spi_acssz_s1 = tav_spi_acsszim->series(0);
     tav_spi_acssz_s2 = tav_spi_acsszim->series(1);
     tav_spi_acssz_sm = tav_spi_acsszim->series(2);
-    label_at(page, QStringLiteral("adatcsomag"), 8, 65);
-    label_at(page, QStringLiteral("órajel (SCLK)"), 8, 157);
-    label_at(page, QStringLiteral("mintavétel"), 8, 252);
+    lane_labels_at(page, tav_spi_acsszim, 8, {65, 157, 252});
     tav_spi_acssz_tengelycsok = glyph_button_at(
         page, QStringLiteral("tav_spi_acssz_tengelycsok"), QString(),
         QStringLiteral(":/pictures/glyph_zoom_out.svg"), 663, 341, 62, 51);

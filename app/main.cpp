@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/tavrin_application.h"
 #include "app/tform1.h"
+#include "views/image_box.h"
 
 #include <QIcon>
 
@@ -13,7 +14,7 @@ int main(int argc, char** argv)
     TavrinApplication app(argc, argv);
     install_fonts();
     app.setFont(window_font());
-    app.setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.svg")));
+    app.setWindowIcon(svg_icon(QStringLiteral(":/pictures/app_icon.svg")));
 
     QtDialogs dialogs;
     StartupEnvironment env;

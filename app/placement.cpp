@@ -8,6 +8,7 @@
 #include "views/string_grid.h"
 #include "views/waveform_chart.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,11 +47,19 @@ constexpr QSize glyph_size{32, 32};
 
 // Some fonts report an ascent lower than the accents of capitals such as Á, Ö
 // and Ű reach; a label sized to that ascent would cut them off at the top.
+// Measured once per font: measuring glyph outlines for each of the window's
+// labels would slow the start down.
 int accent_room(const QFont& font)
 {
+    static QHash<QString, int> room_by_font;
+    const QString key = font.key();
+    if (const auto it = room_by_font.constFind(key); it != room_by_font.constEnd())
+        return *it;
     const QFontMetrics metrics(font);
     const int top = metrics.tightBoundingRect(QStringLiteral("ÁÉÍÓÖŐÚÜŰ")).top();
-    return std::max(0, -top - metrics.ascent());
+    const int room = std::max(0, -top - metrics.ascent());
+    room_by_font.insert(key, room);
+    return room;
 }
 
 QLabel* new_label(QWidget* parent, const QString& text, LabelStyle style)
@@ -273,6 +282,13 @@ QString copy_view_caption()
 QString print_view_caption()
 {
     return QStringLiteral("Nézet nyomtatása     ");
+}
+
+void lane_labels_at(QWidget* parent, const WaveformChart* chart, int x, const QList<int>& tops)
+{
+    const auto& lanes = chart->model().lane_labels;
+    for (int i = 0; i < tops.size() && i < static_cast<int>(lanes.size()); ++i)
+        label_at(parent, QString::fromStdString(lanes[static_cast<std::size_t>(i)]), x, tops[i]);
 }
 
 } // namespace tavrin

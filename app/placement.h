@@ -76,6 +76,9 @@ QTextEdit* rich_edit_at(QWidget* parent, const QString& name, int x, int y, int 
 QPlainTextEdit* result_memo_at(QWidget* parent, const QString& name, int x, int y, int width,
                                int height);
 
+// The chart's lane labels, top to bottom, at x and the given tops.
+void lane_labels_at(QWidget* parent, const WaveformChart* chart, int x, const QList<int>& tops);
+
 // The chart takes its size from its model.
 WaveformChart* chart_at(QWidget* parent, ChartModel model, int x, int y);
 

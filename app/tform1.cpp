@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -132,15 +133,15 @@ void TForm1::build_window_frame()
     tav_spi_pc = new QTabWidget(client);
     tav_spi_pc->setObjectName(QStringLiteral("tav_spi_pc"));
     tav_spi_pc->setGeometry(3, 3, 870, 782);
-    // Tabs drawn as buttons: raised when not chosen, pressed in when chosen.
-    tav_spi_pc->setStyleSheet(QStringLiteral(
-        "QTabWidget#tav_spi_pc > QTabBar::tab { border: 1px solid #808080; border-top-color: #ffffff;"
+    // Tabs drawn as buttons: raised when not chosen, pressed in when chosen. The
+    // style sheet sits on the tab bar alone, so the pages keep the plain style.
+    tav_spi_pc->tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { border: 1px solid #808080; border-top-color: #ffffff;"
         " border-left-color: #ffffff; padding: 3px 10px; margin-right: 3px; margin-bottom: 2px;"
         " background: rgb(212,208,200); }"
-        "QTabWidget#tav_spi_pc > QTabBar::tab:selected { border-top-color: #808080;"
-        " border-left-color: #808080; border-bottom-color: #ffffff; border-right-color: #ffffff;"
-        " background: rgb(228,225,218); }"
-        "QTabWidget#tav_spi_pc::pane { border: none; }"));
+        "QTabBar::tab:selected { border-top-color: #808080; border-left-color: #808080;"
+        " border-bottom-color: #ffffff; border-right-color: #ffffff; background: rgb(228,225,218); }"));
+    tav_spi_pc->setDocumentMode(true);
     TabSheet65 = new QWidget;
     TabSheet65->setObjectName(QStringLiteral("TabSheet65"));
     tav_spi_pc_szim = new QWidget;

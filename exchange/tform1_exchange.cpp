@@ -1,5 +1,6 @@
 // Master and slave settings, the exchange simulation and its result display.
 #include "app/tform1.h"
+#include "exchange/exchange_simulation.h"
 #include "exchange/exchange_traces.h"
 #include "exchange/speed_settings.h"
 #include "views/radio_group.h"
@@ -122,7 +123,8 @@ void TForm1::exchange_result_stage()
     fill_bit_table(tav_spi_avsz_slavevett_eredmenytabla, tav_spi_avsz_m_db->text());
     for (QPlainTextEdit* memo : {tav_spi_avsz_mastervett_eredmeny, tav_spi_avsz_slavevett_eredmeny}) {
         memo->clear();
-        memo->appendPlainText(QStringLiteral("Az adatkommunikáció sikeres."));
+        memo->appendPlainText(QString::fromUtf8(exchange_success_message.data(),
+                                                static_cast<qsizetype>(exchange_success_message.size())));
     }
 }
 

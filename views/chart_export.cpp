@@ -242,18 +242,7 @@ std::string chart_vcd(const ChartModel& chart, double picoseconds_per_unit)
 
 std::vector<std::string> lane_labels(const ChartModel& chart)
 {
-    std::vector<std::string> labels;
-    if (chart.name == "tav_spi_acsszim")
-        labels = {"adatcsomag", "órajel (SCLK)", "mintavétel"};
-    else if (chart.name.starts_with("tav_spi_acssz_uzemmod"))
-        labels = {"Adatvonal", "Órajel (SCLK)", "mintavétel"};
-    else if (chart.name == "tav_spi_avsz_chart")
-        labels = {"Master vett adat (MISO)", "Slave vett adat (MOSI)", "órajel (SCLK)",
-                  "Slave kiválasztó vonal (/SS)", "mintavétel"};
-    else if (chart.name == "tav_spi_avsz_master_chart")
-        labels = {"Master vett adat (MISO)", "órajel (SCLK)", "Slave adatbit váltások", "Master mintavétel"};
-    else if (chart.name == "tav_spi_avsz_slave_chart")
-        labels = {"Slave vett adat (MOSI)", "órajel (SCLK)", "Master adatbit váltások", "Slave mintavétel"};
+    std::vector<std::string> labels = chart.lane_labels;
     if (labels.size() != chart.series.size()) {
         labels.clear();
         for (const Series& series : chart.series)

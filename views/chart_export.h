@@ -54,7 +54,8 @@ std::vector<std::string> lane_labels(const ChartModel& chart);
 // Charts drawn with characters, one under the other on a common label column,
 // over each chart's current time axis: two rows per lane (high and low level,
 // box-drawing edges), the window's lane labels on the left, the bit cells named
-// D7 … D0 above the lanes, a time ruler below. No line is wider than max_columns.
+// D7 … D0 above the lanes, a time ruler below. No line is wider than
+// max_columns (from 20 up; narrower widths cut the labels and crowd the traces).
 std::string chart_text(const std::vector<ChartModel>& charts, int max_columns = 100);
 
 // Display width of a UTF-8 text in a terminal, one column per code point.

@@ -41,6 +41,8 @@ struct ChartModel {
     bool panning = false;   // right-button drag moves the time axis
     bool zoomable = false;  // carries zoom buttons
     std::vector<Series> series; // in drawing order
+    // Names of the lanes from top to bottom, as the page shows them beside the chart.
+    std::vector<std::string> lane_labels;
 };
 
 // Zoom of the time axis, measured from the current minimum. The span never

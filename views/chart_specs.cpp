@@ -39,6 +39,7 @@ ChartModel single_mode_chart(int mode)
         Series(prefix + "_s2", colour::clock_series, 2),
         Series(prefix + "_sm", colour::black, 2),
     };
+    c.lane_labels = {"Adatvonal", "Órajel (SCLK)", "mintavétel"};
     return c;
 }
 
@@ -53,6 +54,7 @@ ChartModel packet_chart()
         Series("tav_spi_acssz_s2", colour::clock_series, 2),
         Series("tav_spi_acssz_sm", colour::black, 2),
     };
+    c.lane_labels = {"adatcsomag", "órajel (SCLK)", "mintavétel"};
     return c;
 }
 
@@ -65,6 +67,7 @@ ChartModel exchange_master_chart()
         Series("tav_spi_avsz_master_sadatvalt", colour::black, 2),
         Series("tav_spi_avsz_master_sm", colour::black, 2),
     };
+    c.lane_labels = {"Master vett adat (MISO)", "órajel (SCLK)", "Slave adatbit váltások", "Master mintavétel"};
     return c;
 }
 
@@ -77,6 +80,7 @@ ChartModel exchange_slave_chart()
         Series("tav_spi_avsz_slave_sadatvalt", colour::black, 2),
         Series("tav_spi_avsz_slave_sm", colour::black, 2),
     };
+    c.lane_labels = {"Slave vett adat (MOSI)", "órajel (SCLK)", "Master adatbit váltások", "Slave mintavétel"};
     return c;
 }
 
@@ -90,6 +94,8 @@ ChartModel exchange_summary_chart()
         Series("tav_spi_avsz_sslavekivalaszt", colour::slave_select_series, 2),
         Series("tav_spi_avsz_sm", colour::black, 2),
     };
+    c.lane_labels = {"Master vett adat (MISO)", "Slave vett adat (MOSI)", "órajel (SCLK)",
+                     "Slave kiválasztó vonal (/SS)", "mintavétel"};
     return c;
 }
 

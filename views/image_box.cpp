@@ -1,5 +1,6 @@
 #include "views/image_box.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -46,7 +47,27 @@ void ImageBox::paintEvent(QPaintEvent*)
 
 QIcon svg_icon(const QString& svg_resource)
 {
-    return QIcon(svg_resource);
+    // Each glyph serves several buttons, so it is drawn once, at the button
+    // size and at twice that for dense screens. Drawing it here is cheaper at
+    // start-up than loading the SVG icon engine.
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(svg_resource);
+    if (it != icons.end())
+        return *it;
+    QIcon icon;
+    QSvgRenderer renderer(svg_resource);
+    if (renderer.isValid()) {
+        for (int side : {32, 64}) {
+            QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&p, QRectF(0, 0, side, side));
+            p.end();
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    }
+    return *icons.insert(svg_resource, icon);
 }
 
 } // namespace tavrin
