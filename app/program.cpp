@@ -18,10 +18,12 @@ int run_program(TavrinApplication& app, const StartupEnvironment& env)
     try {
         Form1 = std::make_unique<TForm1>(env);
     } catch (const std::exception& e) {
-        env.dialogs->message(nullptr, MessageKind::error, QString::fromUtf8(e.what()));
+        if (env.dialogs)
+            env.dialogs->message(nullptr, MessageKind::error, QString::fromUtf8(e.what()));
         return 1;
     } catch (...) {
-        env.dialogs->message(nullptr, MessageKind::error, QString());
+        if (env.dialogs)
+            env.dialogs->message(nullptr, MessageKind::error, QString());
         return 1;
     }
     if (Form1->start_refused())

@@ -229,6 +229,25 @@ private slots:
         QVERIFY(dialogs.messages.empty());
     }
 
+    void an_exception_while_the_window_is_created_ends_with_a_failure()
+    {
+        auto* app = qobject_cast<TavrinApplication*>(QCoreApplication::instance());
+        RecordingDialogs dialogs;
+        StartupEnvironment env;
+        env.dialogs = &dialogs;
+        env.descriptions.bases = {source_root()};
+        env.now = []() -> LocalDateTime { throw std::runtime_error("nincs óra"); };
+        QCOMPARE(run_program(*app, env), 1);
+        QCOMPARE(int(dialogs.messages.size()), 1);
+        QCOMPARE(dialogs.messages[0].kind, MessageKind::error);
+        QCOMPARE(dialogs.messages[0].text, QString("nincs óra"));
+        // An object that is no exception is shown with an empty message.
+        dialogs.messages.clear();
+        env.now = []() -> LocalDateTime { throw 42; };
+        QCOMPARE(run_program(*app, env), 1);
+        QCOMPARE(dialogs.messages.at(0).text, QString());
+    }
+
     void an_exception_in_a_handler_is_shown_and_the_program_runs_on()
     {
         auto* app = qobject_cast<TavrinApplication*>(QCoreApplication::instance());

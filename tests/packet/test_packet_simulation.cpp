@@ -45,7 +45,14 @@ private slots:
     void worked_example_3c_in_mode_2()
     {
         TestForm f;
+        // The display view is rewritten, nested in the click, before the table is filled.
+        QString table_while_view_changed = "not called";
+        connect(f->tav_spi_acssz_acs_d, &SpinEdit::changed, this, [&] {
+            table_while_view_changed = column2(f->tav_spi_acssz_csadatok);
+            QCOMPARE(f->tav_spi_acssz_acs_dh->text(), QString("3Ch"));
+        });
         simulate(f.form.get(), 0x3C, 2);
+        QCOMPARE(table_while_view_changed, QString());
         const auto& s = f->tav_spi_acsszim->model().series;
         QList<double> levels;
         for (int i = 2; i <= 9; ++i)
