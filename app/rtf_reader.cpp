@@ -1,5 +1,7 @@
 #include "app/rtf_reader.h"
 
+#include "views/windows1250_table.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -43,25 +45,6 @@ bool is_blank(unsigned char c)
 bool is_dropped_control(std::uint32_t c)
 {
     return c < 0x20 && c != '\t';
-}
-
-void append_utf8(std::string& out, std::uint32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 constexpr std::uint32_t replacement_char = 0xFFFD;
@@ -522,9 +505,7 @@ private:
     {
         if (state_.destination != Destination::body || is_dropped_control(c))
             return;
-        std::string utf8;
-        append_utf8(utf8, c);
-        append_bytes(utf8_text, utf8);
+        append_bytes(utf8_text, tavrin::utf8(static_cast<char32_t>(c)));
     }
 
     void append_bytes(int code_page, std::string_view bytes)
