@@ -4,6 +4,7 @@
 #include "views/chart_files.h"
 #include "views/waveform_chart.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <stdexcept>
@@ -45,13 +46,15 @@ void TForm1::save_chart_image(WaveformChart* chart)
 {
     QString filter;
     const QString name = QString::fromStdString(chart->model().name);
-    const QString path = dialogs_->save_file_name(this, QStringLiteral("Mentés képként"), name + ".png",
-                                                  QStringLiteral("PNG kép (*.png);;SVG rajz (*.svg)"), &filter);
+    QString path = dialogs_->save_file_name(this, QStringLiteral("Mentés képként"), name + ".png",
+                                            QStringLiteral("PNG kép (*.png);;SVG rajz (*.svg)"), &filter);
     if (path.isEmpty())
         return;
-    run_command([chart, path, filter] {
-        write_file_atomically(path, chart_image_bytes(*chart, image_format_for(path, filter)));
-    });
+    const ChartImageFormat format = image_format_for(path, filter);
+    // A name typed without an ending gets the one of the chosen format.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += format == ChartImageFormat::svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    run_command([chart, path, format] { write_file_atomically(path, chart_image_bytes(*chart, format)); });
 }
 
 void TForm1::export_chart_vcd(WaveformChart* chart)

@@ -57,15 +57,18 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("starts_with");
-        QTest::newRow("png by its ending") << "chart.png" << "" << QByteArray("\x89PNG");
-        QTest::newRow("svg by its ending") << "chart.svg" << "" << QByteArray("<?xml");
-        QTest::newRow("svg by the filter") << "chart" << "SVG rajz (*.svg)" << QByteArray("<?xml");
+        QTest::newRow("png by its ending") << "chart.png" << "" << "chart.png" << QByteArray("\x89PNG");
+        QTest::newRow("svg by its ending") << "chart.svg" << "" << "chart.svg" << QByteArray("<?xml");
+        QTest::newRow("svg by the filter") << "chart" << "SVG rajz (*.svg)" << "chart.svg" << QByteArray("<?xml");
+        QTest::newRow("png by the filter") << "abra" << "PNG kép (*.png)" << "abra.png" << QByteArray("\x89PNG");
     }
     void saves_the_chart_as_it_stands()
     {
         QFETCH(QString, file);
         QFETCH(QString, filter);
+        QFETCH(QString, written);
         QFETCH(QByteArray, starts_with);
         QTemporaryDir dir;
         TestForm f;
@@ -78,7 +81,7 @@ private slots:
         delete menu;
         QCOMPARE(f.dialogs.save_dialogs, 1);
         QVERIFY(f.dialogs.messages.empty());
-        const QByteArray bytes = read_all(dir.filePath(file));
+        const QByteArray bytes = read_all(dir.filePath(written));
         QVERIFY(bytes.startsWith(starts_with));
         if (starts_with.startsWith("\x89")) {
             const QImage image = QImage::fromData(bytes, "PNG");
