@@ -148,6 +148,8 @@ private:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display_);
         env.remove("WAYLAND_DISPLAY");
+        // No accessibility bus runs here; without this GTK may complain about it.
+        env.insert("NO_AT_BRIDGE", "1");
         const Run r = run_program(QStandardPaths::findExecutable("gtkwave"), {"-S", script_file, vcd}, env);
         return {QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts), r.err};
     }
@@ -421,10 +423,16 @@ private slots:
 
         // Nothing about the file on the error output: GTKWave reports a bad
         // dump there ("Near byte …, Unknown VCD identifier", "… parse error").
-        for (const QString& line : QString::fromUtf8(err).split('\n'))
+        // Log lines of the toolkit GTKWave is built on (themes, buses, locales)
+        // say nothing about the file and depend on the machine, so they are passed over.
+        static const QRegularExpression toolkit_log(R"(^\(gtkwave:\d+\): [\w-]+-(WARNING|CRITICAL|Message|DEBUG|INFO) )");
+        for (const QString& line : QString::fromUtf8(err).split('\n')) {
+            if (toolkit_log.match(line).hasMatch())
+                continue;
             QVERIFY2(!line.contains("Near byte") && !line.contains("VCD") && !line.contains("error", Qt::CaseInsensitive) &&
                          !line.contains("warning", Qt::CaseInsensitive),
                      qPrintable(line));
+        }
         QVERIFY2(out.contains(QString("facilities %1").arg(wires.size())), qPrintable(out.join('\n')));
         for (int i = 0; i < times.size(); ++i) {
             QString expected = QString("at %1").arg(times[i]);
