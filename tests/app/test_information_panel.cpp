@@ -4,17 +4,10 @@
 #include <QComboBox>
 #include <QTextEdit>
 #include <QtTest>
-#include <fstream>
 
 using namespace tavrin;
 
 namespace {
-void write_rtf(const QString& path, const std::string& text)
-{
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << "{\\rtf1\\ansi\\ansicpg1250 " << text << "\\par}";
-}
-
 void choose(QComboBox* box, int index)
 {
     box->setCurrentIndex(index);
@@ -27,14 +20,12 @@ class TestInformationPanel : public QObject {
 private slots:
     void each_choice_reads_its_file_anew()
     {
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath("inf");
-        const QString inf = dir.path() + "/inf/";
-        write_rtf(inf + "spi_adatcsomag.rtf", "csomag");
-        write_rtf(inf + "spi_topologia.rtf", "topo");
-        write_rtf(inf + "spi_szimulacio.rtf", "szim");
-        write_rtf(inf + "spi_adatatvitelbeall.rtf", "beall");
-        TestForm f({dir.path().toStdString()});
+        DescriptionFolder folder;
+        folder.write("spi_adatcsomag.rtf", "csomag");
+        folder.write("spi_topologia.rtf", "topo");
+        folder.write("spi_szimulacio.rtf", "szim");
+        folder.write("spi_adatatvitelbeall.rtf", "beall");
+        TestForm f({folder.path()});
         QCOMPARE(f->tav_spi_inf_re->toPlainText().trimmed(), QString("csomag"));
         QCOMPARE(f->tav_spi_infobox->count(), 2);
         QCOMPARE(f->tav_spi_infobox->itemText(0), QString("SPI adatcsomag felépítése"));
@@ -43,7 +34,7 @@ private slots:
         choose(f->tav_spi_infobox, 1);
         QCOMPARE(f->tav_spi_inf_re->toPlainText().trimmed(), QString("beall"));
         // Changed on disk while the program runs: the next choice shows the new text.
-        write_rtf(inf + "spi_adatcsomag.rtf", "uj csomag");
+        folder.write("spi_adatcsomag.rtf", "uj csomag");
         choose(f->tav_spi_infobox, 0);
         QCOMPARE(f->tav_spi_inf_re->toPlainText().trimmed(), QString("uj csomag"));
         QVERIFY(f.dialogs.messages.empty());
@@ -53,13 +44,9 @@ private slots:
 
     void a_missing_file_warns_and_leaves_the_panel_empty()
     {
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath("inf");
-        const QString inf = dir.path() + "/inf/";
-        write_rtf(inf + "spi_adatcsomag.rtf", "csomag");
-        write_rtf(inf + "spi_topologia.rtf", "topo");
-        write_rtf(inf + "spi_szimulacio.rtf", "szim");
-        TestForm f({dir.path().toStdString()});
+        DescriptionFolder folder({"spi_topologia.rtf", "spi_szimulacio.rtf"});
+        folder.write("spi_adatcsomag.rtf", "csomag");
+        TestForm f({folder.path()});
         QVERIFY(f.dialogs.messages.empty());
         choose(f->tav_spi_infobox, 1);
         QCOMPARE(int(f.dialogs.messages.size()), 1);

@@ -6,7 +6,6 @@
 #include "support/test_form.h"
 
 #include <QScreen>
-#include <QTimer>
 #include <QtTest>
 
 using namespace tavrin;
@@ -18,17 +17,8 @@ private slots:
     {
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const bool large_enough = screen.width() >= 1280 && screen.height() >= 900;
-        auto* app = qobject_cast<TavrinApplication*>(QCoreApplication::instance());
         RecordingDialogs dialogs;
-        StartupEnvironment env;
-        env.dialogs = &dialogs;
-        env.descriptions.bases = {source_root()};
-        QTimer::singleShot(0, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<TForm1*>(w))
-                    form->Kilps1->trigger();
-        });
-        const int status = run_program(*app, env);
+        const int status = run_program_closing_at_once(dialogs);
         if (large_enough) {
             QCOMPARE(status, 0);
             QVERIFY(dialogs.messages.empty());

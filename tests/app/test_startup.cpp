@@ -16,26 +16,11 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
-#include <fstream>
 
 using namespace tavrin;
 
 namespace {
 const QString not_found = QStringLiteral("Az adott fájl nem található!");
-
-// A folder with an "inf" folder holding the named description files.
-struct DescriptionFolder {
-    QTemporaryDir dir;
-    explicit DescriptionFolder(const QStringList& files)
-    {
-        QDir(dir.path()).mkpath("inf");
-        for (const QString& name : files) {
-            std::ofstream out((dir.path() + "/inf/" + name).toStdString(), std::ios::binary);
-            out << "{\\rtf1\\ansi\\ansicpg1250 " << name.toStdString() << " tartalma\\par}";
-        }
-    }
-    std::filesystem::path path() const { return dir.path().toStdString(); }
-};
 
 int count_messages(const RecordingDialogs& d, MessageKind kind, const QString& text)
 {
@@ -170,7 +155,7 @@ private slots:
     void descriptions_beside_the_program_are_found()
     {
         // The working directory has no "inf"; the second place does.
-        DescriptionFolder empty({});
+        DescriptionFolder empty;
         DescriptionFolder beside({"spi_adatcsomag.rtf", "spi_topologia.rtf", "spi_szimulacio.rtf"});
         TestForm f({empty.path(), beside.path()});
         QVERIFY(f.dialogs.messages.empty());
@@ -213,38 +198,22 @@ private slots:
 
     void program_runs_and_ends_with_zero()
     {
-        auto* app = qobject_cast<TavrinApplication*>(QCoreApplication::instance());
-        QVERIFY(app);
         RecordingDialogs dialogs;
-        StartupEnvironment env;
-        env.dialogs = &dialogs;
-        env.descriptions.bases = {source_root()};
-        // Close the window as soon as the event loop runs.
-        QTimer::singleShot(0, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<TForm1*>(w))
-                    form->Kilps1->trigger();
-        });
-        QCOMPARE(run_program(*app, env), 0);
+        QCOMPARE(run_program_closing_at_once(dialogs), 0);
         QVERIFY(dialogs.messages.empty());
     }
 
     void an_exception_while_the_window_is_created_ends_with_a_failure()
     {
-        auto* app = qobject_cast<TavrinApplication*>(QCoreApplication::instance());
         RecordingDialogs dialogs;
-        StartupEnvironment env;
-        env.dialogs = &dialogs;
-        env.descriptions.bases = {source_root()};
-        env.now = []() -> LocalDateTime { throw std::runtime_error("nincs óra"); };
-        QCOMPARE(run_program(*app, env), 1);
+        QCOMPARE(run_program_closing_at_once(dialogs, []() -> LocalDateTime { throw std::runtime_error("nincs óra"); }),
+                 1);
         QCOMPARE(int(dialogs.messages.size()), 1);
         QCOMPARE(dialogs.messages[0].kind, MessageKind::error);
         QCOMPARE(dialogs.messages[0].text, QString("nincs óra"));
         // An object that is no exception is shown with an empty message.
         dialogs.messages.clear();
-        env.now = []() -> LocalDateTime { throw 42; };
-        QCOMPARE(run_program(*app, env), 1);
+        QCOMPARE(run_program_closing_at_once(dialogs, []() -> LocalDateTime { throw 42; }), 1);
         QCOMPARE(dialogs.messages.at(0).text, QString());
     }
 
