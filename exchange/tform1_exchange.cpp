@@ -31,7 +31,7 @@ void TForm1::tav_spi_avsz_m_sebChange()
 {
     // While the learner types, the value may lie outside the limits; only a
     // value equal to a common speed moves the group.
-    if (const auto index = common_speed_index(to_bps(tav_spi_avsz_m_seb->value(), unit_of(speed_in_kbps_))))
+    if (const auto index = common_speed_index(speed_bps()))
         tav_spi_avsz_m_sebrg->set_item_index(*index);
 }
 
